@@ -19,25 +19,60 @@ QString OperatorText(int op) {
   }
 }
 
-QString SolutionLine(const int32_t numbers[4], const Solution &s) {
-  static const char16_t opChar[] = u"?+-*/";
-  auto op = [](int o) { return QChar(opChar[(o >= 1 && o <= 4) ? o : 0]); };
-  QString line;
-  line.reserve(32);
-  line += u"((";
-  line += IntToText(numbers[s.positions[0]]);
-  line += op(s.ops[0]);
-  line += IntToText(numbers[s.positions[1]]);
-  line += u')';
-  line += op(s.ops[1]);
-  line += IntToText(numbers[s.positions[2]]);
-  line += u')';
-  line += op(s.ops[2]);
-  line += IntToText(numbers[s.positions[3]]);
-  line += u'=';
+namespace {
+
+char16_t *writeInt(char16_t *p, int32_t value) {
+  char16_t digits[12];
+  int n = 0;
+  uint32_t magnitude = value < 0 ? 0u - uint32_t(value) : uint32_t(value);
+  do {
+    digits[n++] = char16_t(u'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude);
+  if (value < 0) *p++ = u'-';
+  while (n) *p++ = digits[--n];
+  return p;
+}
+
+char16_t opChar(int op) {
+  static const char16_t chars[] = u"?+-*/";
+  return chars[(op >= 1 && op <= 4) ? op : 0];
+}
+
+}  // namespace
+
+void AppendSolutionLine(QString &line, const int32_t numbers[4], const Solution &s) {
+  // Built on the stack and appended once: the listing is the hot path of a
+  // deal with many solutions.
+  char16_t buf[96];  // four 11-character numbers, a 20-character value and the rest
+  char16_t *p = buf;
+  *p++ = u'(';
+  *p++ = u'(';
+  p = writeInt(p, numbers[s.positions[0]]);
+  *p++ = opChar(s.ops[0]);
+  p = writeInt(p, numbers[s.positions[1]]);
+  *p++ = u')';
+  *p++ = opChar(s.ops[1]);
+  p = writeInt(p, numbers[s.positions[2]]);
+  *p++ = u')';
+  *p++ = opChar(s.ops[2]);
+  p = writeInt(p, numbers[s.positions[3]]);
+  *p++ = u'=';
   // Nearly every solution is exactly 24; only the rest need the printf form.
-  line += s.value == 24.0 ? QStringLiteral("24") : RealToText(s.value);
-  line += u"\r\n";
+  if (s.value == 24.0) {
+    *p++ = u'2';
+    *p++ = u'4';
+  } else {
+    for (QChar c : RealToText(s.value)) *p++ = c.unicode();  // at most 20 characters
+  }
+  *p++ = u'\r';
+  *p++ = u'\n';
+  line.append(reinterpret_cast<const QChar *>(buf), p - buf);
+}
+
+QString SolutionLine(const int32_t numbers[4], const Solution &s) {
+  QString line;
+  AppendSolutionLine(line, numbers, s);
   return line;
 }
 
@@ -51,8 +86,12 @@ void SolveAndList(Game &game, int32_t first, int32_t second, int32_t third, int3
   }
 
   bool stoppedAtFirst = false;
+  QString line;
+  line.reserve(48);
   const bool found = SearchHand(numbers, [&](const Solution &s) {
-    game.board.appendToAnswerBox(SolutionLine(numbers, s));
+    line.resize(0);  // keeps the capacity
+    AppendSolutionLine(line, numbers, s);
+    game.board.appendToAnswerBox(line);
     game.board.hideBusyNotice();
     if (game.board.showAllChosen()) return true;
     stoppedAtFirst = true;

@@ -59,7 +59,8 @@ bool SearchHand(const int32_t numbers[4], Found &&found) {
   return any;
 }
 
-// One listing line, "((a+b)+c)*d=24\r\n".
+// One listing line, "((a+b)+c)*d=24\r\n", appended to line or returned.
+void AppendSolutionLine(QString &line, const int32_t numbers[4], const Solution &s);
 QString SolutionLine(const int32_t numbers[4], const Solution &s);
 
 }  // namespace numvella
