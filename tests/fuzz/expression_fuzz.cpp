@@ -15,7 +15,7 @@ namespace {
 char16_t widen(uint8_t b) {
   static const char16_t special[] = {u'\u3000', u'\u00A0', u'\uFF08', u'\uFF09', u'\uFF0B', u'\uFF0D',
                                      u'\uFF0A', u'\uFF0F', u'\uFF10', u'\uFF14', u'\u2605', u'\0',
-                                     u'\uFEFF', u'\u2028', u'\uD800', u'\uFFFF'};
+                                     u'\uFEFF', u'\u2028', char16_t(0xD800), u'\uFFFF'};
   if (b < 0x80) return b;
   return special[b % (sizeof special / sizeof special[0])];
 }

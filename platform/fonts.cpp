@@ -1,0 +1,19 @@
+#include "platform/fonts.h"
+
+#include <QFont>
+#include <QStringList>
+
+namespace numvella {
+
+void InstallFontSubstitutions() {
+  QFont::insertSubstitutions(QStringLiteral("微软雅黑"),
+                             {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
+                              QStringLiteral("Noto Sans CJK JP")});
+  QFont::insertSubstitutions(QStringLiteral("新宋体"),
+                             {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans Mono CJK SC"),
+                              QStringLiteral("WenQuanYi Micro Hei Mono")});
+  QFont::insertSubstitutions(QStringLiteral("Arial Black"),
+                             {QStringLiteral("Lato Black"), QStringLiteral("Lato"), QStringLiteral("DejaVu Sans")});
+}
+
+}  // namespace numvella
