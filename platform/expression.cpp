@@ -162,14 +162,22 @@ std::string NumberToScriptText(double value) {
   const int point = exponent + 1;  // digits before the decimal point
   std::string out = value < 0 ? "-" : "";
   if (k <= point && point <= 21) {
-    out += digits + std::string(point - k, '0');
+    out += digits;
+    out.append(size_t(point - k), '0');
   } else if (0 < point && point <= 21) {
-    out += digits.substr(0, point) + "." + digits.substr(point);
+    out.append(digits, 0, size_t(point));
+    out += '.';
+    out.append(digits, size_t(point));
   } else if (-6 < point && point <= 0) {
-    out += "0." + std::string(-point, '0') + digits;
+    out += "0.";
+    out.append(size_t(-point), '0');
+    out += digits;
   } else {
-    out += digits.substr(0, 1);
-    if (k > 1) out += "." + digits.substr(1);
+    out += digits[0];
+    if (k > 1) {
+      out += '.';
+      out.append(digits, 1);
+    }
     out += point - 1 < 0 ? "e-" : "e+";
     out += std::to_string(std::abs(point - 1));
   }

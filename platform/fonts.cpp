@@ -6,8 +6,10 @@
 namespace numvella {
 
 void InstallFontSubstitutions() {
+  // WenQuanYi Micro Hei first: its line height is close to the original
+  // face's, so three lines of hint text still fit their label.
   QFont::insertSubstitutions(QStringLiteral("微软雅黑"),
-                             {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
+                             {QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
                               QStringLiteral("Noto Sans CJK JP")});
   QFont::insertSubstitutions(QStringLiteral("新宋体"),
                              {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans Mono CJK SC"),

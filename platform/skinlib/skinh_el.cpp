@@ -309,7 +309,7 @@ QPushButton {
     border: 1px solid $(buttonBorder);
     border-top-color: $(buttonTopEdge);
     border-radius: $(radius)px;
-    padding: 3px 10px;
+    padding: 2px 1px;  /* the program's buttons are sized for their captions */
 }
 QPushButton:hover {
     background: $(buttonHover);
@@ -318,8 +318,8 @@ QPushButton:hover {
 QPushButton:pressed, QPushButton:checked {
     background: $(buttonDown);
     border-color: $(highlight);
-    padding-top: 4px;
-    padding-bottom: 2px;
+    padding-top: 3px;
+    padding-bottom: 1px;
 }
 QPushButton:default {
     border-color: $(highlight);
