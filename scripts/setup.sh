@@ -9,7 +9,7 @@ packages=(
   fonts-noto-cjk fonts-wqy-microhei fonts-lato
   googletest libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth xdotool
   at-spi2-core gir1.2-atspi-2.0 python3-gi libglib2.0-bin dbus
   desktop-file-utils appstream
 )

@@ -1,5 +1,7 @@
 // The whole program driven as a player drives it: clicks and keys on the real
 // windows, time from the test's own clock.
+#include <QAccessible>
+
 #include "program_fixture.h"
 
 using namespace numvella;
@@ -294,4 +296,18 @@ TEST_F(ProgramFixture, AWholeTimedGameIntoTheNext) {
   tickClock();
   EXPECT_EQ(main()->ui.透明标签2->text(), "0:04:59");
   EXPECT_EQ(program->values.Score, 0);
+}
+
+TEST_F(ProgramFixture, ControlsHaveMeaningfulAccessibleNames) {
+  startPlaying();
+  QTest::mouseClick(main()->ui.按钮1, Qt::LeftButton);
+  tickClock();
+  auto name = [](QWidget *w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+  MainWindow *w = main();
+  EXPECT_EQ(name(w->ui.a标签), "第1个数：" + w->ui.a标签->text());
+  EXPECT_EQ(name(w->ui.d标签), "第4个数：" + w->ui.d标签->text());
+  EXPECT_EQ(name(w->ui.透明标签2), "剩余时间：0:04:59");
+  EXPECT_EQ(name(w->ui.编辑框6), "算式");
+  EXPECT_EQ(name(w->ui.按钮2), "检验计算");
+  EXPECT_EQ(name(w->ui.计时按钮), "暂停");
 }

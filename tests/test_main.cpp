@@ -5,6 +5,7 @@
 #include <QApplication>
 
 #include "platform/fonts.h"
+#include "ui/accessibility.h"
 
 int main(int argc, char **argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -12,5 +13,6 @@ int main(int argc, char **argv) {
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   numvella::InstallFontSubstitutions();
+  numvella::InstallAccessibility();
   return RUN_ALL_TESTS();
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/fonts.h"
+#include "ui/accessibility.h"
 #include "ui/app.h"
 
 namespace {
@@ -37,6 +38,7 @@ int main(int argc, char **argv) {
   QApplication::setOrganizationName(QStringLiteral("Numvella"));
   QApplication::setQuitOnLastWindowClosed(false);  // the window layer decides when the program ends
   numvella::InstallFontSubstitutions();
+  numvella::InstallAccessibility();
 
   numvella::Program program(numvella::SystemEnvironment());
   program.start();
