@@ -8,6 +8,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <QThread>
+
+#include "platform/qt_timer.h"
 #include "platform/window_system.h"
 
 using namespace numvella;
@@ -127,4 +130,32 @@ TEST_F(WindowSystemFixture, MessageBoxHasTheDefaultCaptionAndIsModalToTheProgram
   });
   ws.messageBox("正文");
   EXPECT_EQ(seen, "信息：|正文");
+}
+
+// The Qt timer behind the countdown: ticks arrive inside nested loops (a
+// message box here), and a busy thread finds at most one tick waiting.
+TEST(QtTimer, TicksReachNestedLoopsAndNeverPileUp) {
+  PeriodTimer timer{std::make_unique<QtTimerBackend>()};
+  int ticks = 0;
+  timer.onTick = [&] { ++ticks; };
+  timer.setPeriod(5);
+  WindowSystem ws;
+  QTimer poll;
+  poll.setInterval(1);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (ticks < 3) return;
+    poll.stop();
+    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+      box->button(QMessageBox::Ok)->click();
+  });
+  poll.start();
+  ws.messageBox("tick tock");
+  EXPECT_GE(ticks, 3);
+
+  // Busy for many periods without an event loop, as a chain of deals is.
+  QThread::msleep(60);
+  ticks = 0;
+  QCoreApplication::processEvents();
+  EXPECT_LE(ticks, 1);
+  timer.setPeriod(0);
 }
