@@ -124,6 +124,13 @@ struct ProgramFixture : ::testing::Test {
     return {main()->ui.a标签->text(), main()->ui.b标签->text(), main()->ui.c标签->text(), main()->ui.d标签->text()};
   }
 
+  void setBoard(int a, int b, int c, int d) {
+    main()->ui.a标签->setText(QString::number(a));
+    main()->ui.b标签->setText(QString::number(b));
+    main()->ui.c标签->setText(QString::number(c));
+    main()->ui.d标签->setText(QString::number(d));
+  }
+
   void typeExpression(const QString &text) {
     main()->ui.编辑框6->clear();
     main()->ui.编辑框6->setFocus();

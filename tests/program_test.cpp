@@ -139,10 +139,7 @@ TEST_F(ProgramFixture, HardDifficultyDrawsUpToThirteen) {
 
 TEST_F(ProgramFixture, DealingListsThePreviousBoardsSolutions) {
   startPlaying();
-  main()->ui.a标签->setText("1");
-  main()->ui.b标签->setText("2");
-  main()->ui.c标签->setText("3");
-  main()->ui.d标签->setText("4");
+  setBoard(1, 2, 3, 4);
   main()->ui.编辑框1->setPlainText("old");
   QTest::mouseClick(main()->ui.按钮1, Qt::LeftButton);
   EXPECT_EQ(answerBoxDuringPauses, QStringList{""}) << "the box is empty during the pause";
@@ -184,10 +181,7 @@ TEST_F(ProgramFixture, TimeUpAnnouncesTheScoreInAMessageBox) {
 
 TEST_F(ProgramFixture, RightAnswerDealsANewProblemAndScoresAfterTheWindowCloses) {
   startPlaying();
-  main()->ui.a标签->setText("2");
-  main()->ui.b标签->setText("2");
-  main()->ui.c标签->setText("9");
-  main()->ui.d标签->setText("1");
+  setBoard(2, 2, 9, 1);
   typeExpression("(1+2+9)*2");
   const QString verdict = check([&] {
     EXPECT_FALSE(main()->isVisible()) << "the verdict replaces the main window";
@@ -210,10 +204,7 @@ TEST_F(ProgramFixture, RightAnswerDealsANewProblemAndScoresAfterTheWindowCloses)
 
 TEST_F(ProgramFixture, VerdictsForTypedExpressions) {
   startPlaying();
-  main()->ui.a标签->setText("1");
-  main()->ui.b标签->setText("2");
-  main()->ui.c标签->setText("3");
-  main()->ui.d标签->setText("4");
+  setBoard(1, 2, 3, 4);
   const struct {
     const char *typed;
     bool right;
@@ -237,10 +228,7 @@ TEST_F(ProgramFixture, VerdictsForTypedExpressions) {
 
 TEST_F(ProgramFixture, OnlyBlanksOpenNoWindow) {
   startPlaying();
-  main()->ui.a标签->setText("1");
-  main()->ui.b标签->setText("2");
-  main()->ui.c标签->setText("3");
-  main()->ui.d标签->setText("4");
+  setBoard(1, 2, 3, 4);
   typeExpression("  　 ");
   check({}, false);
   EXPECT_EQ(result(), nullptr);
