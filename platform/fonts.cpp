@@ -11,9 +11,11 @@ void InstallFontSubstitutions() {
   QFont::insertSubstitutions(QStringLiteral("微软雅黑"),
                              {QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC"),
                               QStringLiteral("Noto Sans CJK JP")});
+  // The mono face of the same font file as above: one CJK font in memory
+  // rather than two.
   QFont::insertSubstitutions(QStringLiteral("新宋体"),
-                             {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans Mono CJK SC"),
-                              QStringLiteral("WenQuanYi Micro Hei Mono")});
+                             {QStringLiteral("WenQuanYi Micro Hei Mono"), QStringLiteral("Noto Sans Mono CJK SC"),
+                              QStringLiteral("Noto Serif CJK SC")});
   QFont::insertSubstitutions(QStringLiteral("Arial Black"),
                              {QStringLiteral("Lato Black"), QStringLiteral("Lato"), QStringLiteral("DejaVu Sans")});
 }

@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QFile>
+#include <QImage>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -34,13 +36,24 @@ void FormWindow::closeEvent(QCloseEvent *event) {
 }
 
 void FormWindow::paintEvent(QPaintEvent *event) {
-  if (backgroundPicture.isNull()) {
+  if (backgroundPicture.isEmpty()) {
     QWidget::paintEvent(event);
     return;
   }
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = size() * ratio;
+  if (scaledBackground_.size() != pixels) {
+    // Through QImage: a QPixmap loaded from a file would also stay in the
+    // pixmap cache, keeping the picture in memory twice.
+    QString file = backgroundPicture;
+    const QString doubled = QString(file).replace(QLatin1String(".png"), QLatin1String("@2x.png"));
+    if (ratio > 1 && QFile::exists(doubled)) file = doubled;  // sharp on high-DPI screens
+    scaledBackground_ = QPixmap::fromImage(
+        QImage(file).scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    scaledBackground_.setDevicePixelRatio(ratio);
+  }
   QPainter painter(this);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawPixmap(rect(), backgroundPicture);
+  painter.drawPixmap(0, 0, scaledBackground_);
 }
 
 WindowSystem::WindowSystem() {

@@ -28,8 +28,10 @@ class FormWindow : public QWidget {
   bool storedVisible = true;
   // Esc destroys the window (when the focused control leaves the key alone).
   bool escCloses = true;
-  // Drawn stretched over the whole client area when set.
-  QPixmap backgroundPicture;
+  // Resource path of a picture drawn stretched over the whole client area.
+  // Decoded when the window is first painted, not when it is built: the main
+  // window is built long before it is shown.
+  QString backgroundPicture;
 
   virtual void created() {}
   WindowSystem &windowSystem() { return system_; }
@@ -44,6 +46,7 @@ class FormWindow : public QWidget {
 
  private:
   WindowSystem &system_;
+  QPixmap scaledBackground_;  // the picture at the window's size, made once
 };
 
 class WindowSystem : public QObject {

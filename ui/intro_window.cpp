@@ -16,7 +16,7 @@ const QString IntroWindow::kRulesText = QStringLiteral(
 IntroWindow::IntroWindow(WindowSystem &windows, QWidget *parent)
     : FormWindow(windows, parent, Qt::Dialog | Qt::FramelessWindowHint) {
   ui.setupUi(this);
-  backgroundPicture = QPixmap(QStringLiteral(":/assets/pictures/intro_bg.png"));
+  backgroundPicture = QStringLiteral(":/assets/pictures/intro_bg.png");
   WindowSystem::centre(this, size());
   connect(ui.按钮1, &QPushButton::clicked, this, [this] { IntroNext(); });
   ui.按钮1->setFocus();

@@ -15,7 +15,7 @@ MainWindow::MainWindow(Program &program)
       倒计时(program.env.makeTimer()),
       program_(program) {
   ui.setupUi(this);
-  backgroundPicture = QPixmap(QStringLiteral(":/assets/pictures/main_bg.png"));
+  backgroundPicture = QStringLiteral(":/assets/pictures/main_bg.png");
   WindowSystem::centre(this, QSize(458, 284));
 
   // Bindings: each control's event runs its operation.
