@@ -59,7 +59,6 @@ inline QString closeMessageBox() {
 struct ProgramFixture : ::testing::Test {
   QTemporaryDir dir;
   uint32_t tick = 777;
-  int pauses = 0;
   QStringList answerBoxDuringPauses;
   ManualTimer *clockTimer = nullptr;
   QList<int> terminated;
@@ -70,7 +69,6 @@ struct ProgramFixture : ::testing::Test {
     Environment env;
     env.services.tickCount = [this] { return tick; };
     env.services.pause = [this](int) {
-      ++pauses;
       if (program && program->mainWindow()) answerBoxDuringPauses << main()->ui.编辑框1->toPlainText();
     };
     env.services.evaluate = Evaluate;

@@ -31,7 +31,6 @@ Program::Program(Environment environment)
     : env(std::move(environment)),
       skin(SkinLibrary::Config{env.programDir, env.fallbackDir, [this](const QString &message) {
                                  windows.messageBox(message);
-                                 stopped = true;
                                  env.terminate(1);
                                }}) {}
 

@@ -46,8 +46,6 @@ class Program {
   MainWindow *mainWindow() const;
   Game game();
   Clock clock();
-  // False once a fatal skin-library failure has stopped the program.
-  bool stopped = false;
 };
 
 inline const QString kMainWindowName = QStringLiteral("MainWindow");
