@@ -10,6 +10,9 @@ namespace numvella {
 
 inline constexpr double Tolerance = 1e-7;
 
+// A value within the tolerance of 24, the bound included.
+inline bool CountsAsTwentyFour(double r) { return std::fabs(r - 24) <= Tolerance; }
+
 // 1 +, 2 -, 3 *, 4 /; anything else gives 0.
 inline double ApplyOperator(double left, int op, double right) {
   switch (op) {
@@ -47,7 +50,7 @@ bool SearchHand(const int32_t numbers[4], Found &&found) {
             const double r2 = ApplyOperator(r1, o2, c);
             for (int o3 = 1; o3 <= 4; ++o3) {
               const double r = ApplyOperator(r2, o3, d);
-              if (std::fabs(r - 24) <= Tolerance) {
+              if (CountsAsTwentyFour(r)) {
                 any = true;
                 if (!found(Solution{{p1, p2, p3, p4}, {o1, o2, o3}, r})) return true;
               }

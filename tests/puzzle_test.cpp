@@ -78,8 +78,8 @@ TEST_F(PuzzleFixture, ValuesNearTwentyFourCountWithinTheTolerance) {
   EXPECT_EQ(SolutionLine(n, s), "((1/3)+2)*8=24\r\n");
   s.value = 24.0000001;
   EXPECT_EQ(SolutionLine(n, s), "((1/3)+2)*8=24.0000001\r\n");
-  EXPECT_TRUE(std::fabs(24.0 + 0.5e-7 - 24) <= Tolerance);
-  EXPECT_FALSE(std::fabs(24.0 + 1.5e-7 - 24) <= Tolerance);
+  for (double r : {24.0, 24 + 0.5e-7, 24 - 0.9e-7, 23.999999999999996}) EXPECT_TRUE(CountsAsTwentyFour(r)) << r;
+  for (double r : {24 + 1.5e-7, 24 - 2e-7, 23.0, -24.0}) EXPECT_FALSE(CountsAsTwentyFour(r)) << r;
 }
 
 TEST(Solver, CountsOfHandsWithoutASolutionOverAllOrderedDraws) {

@@ -30,6 +30,14 @@ struct WindowSystemFixture : ::testing::Test {
   int ends = 0;
   WindowSystemFixture() { ws.onProgramEnd = [this] { ++ends; }; }
   Form *make(QWidget *parent = nullptr) { return new Form(ws, parent, parent ? Qt::Dialog : Qt::Window); }
+  // A window whose stored visible flag is off: loaded, never shown.
+  Form *loadHidden(const QString &name) {
+    return static_cast<Form *>(ws.load(name, [&] {
+      Form *f = make();
+      f->storedVisible = false;
+      return f;
+    }));
+  }
 };
 
 }  // namespace
@@ -70,11 +78,7 @@ TEST_F(WindowSystemFixture, LoadRunsQueuedEventsThenCreatedThenShowsByTheStoredF
 
 TEST_F(WindowSystemFixture, ModalLoadDisablesTheOthersUntilDestroyed) {
   Form *main = static_cast<Form *>(ws.load("Main", [&] { return make(); }));
-  Form *hidden = static_cast<Form *>(ws.load("Hidden", [&] {
-    Form *f = make();
-    f->storedVisible = false;
-    return f;
-  }));
+  Form *hidden = loadHidden("Hidden");
   bool inside = false;
   // Loading runs queued events first, so poll for the dialog rather than
   // queueing a single call that would run before it exists.
@@ -103,11 +107,7 @@ TEST_F(WindowSystemFixture, ModalLoadDisablesTheOthersUntilDestroyed) {
 
 TEST_F(WindowSystemFixture, TheProgramEndsWhenTheLastWindowHiddenOnesIncludedIsDestroyed) {
   Form *a = static_cast<Form *>(ws.load("A", [&] { return make(); }));
-  Form *b = static_cast<Form *>(ws.load("B", [&] {
-    Form *f = make();
-    f->storedVisible = false;
-    return f;
-  }));
+  Form *b = loadHidden("B");
   QTest::keyClick(a, Qt::Key_Escape);  // Esc destroys at once
   EXPECT_EQ(ws.find("A"), nullptr);
   EXPECT_EQ(ends, 0) << "a hidden window remains";
