@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "ui/app.h"
 #include "ui/startup.h"
